@@ -1,0 +1,3 @@
+# Our own targets link this to get the warning set; warnings are errors.
+add_library(morwick_warnings INTERFACE)
+target_compile_options(morwick_warnings INTERFACE -Wall -Wextra -Wpedantic -Werror)
