@@ -36,7 +36,9 @@ constexpr std::string_view kUsage =
     "2 the input was written back unchanged (see standard error), 64 usage error,\n"
     "66 FILE could not be read.\n";
 
-void Write(std::FILE* to, std::string_view text) { std::fwrite(text.data(), 1, text.size(), to); }
+void Write(std::FILE* to, std::string_view text) {
+  if (!text.empty()) std::fwrite(text.data(), 1, text.size(), to);
+}
 
 class FilterHost : public morwick::RepairHost {
  public:

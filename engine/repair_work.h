@@ -54,7 +54,7 @@ class SpaceBuffer {
   StoreResult Store(std::string_view text) {
     StoreResult r = Fit(text);
     const std::size_t kept = text.size() - static_cast<std::size_t>(r.dropped);
-    std::memmove(data_.data(), text.data(), kept);
+    if (kept != 0) std::memmove(data_.data(), text.data(), kept);
     std::fill(data_.begin() + static_cast<std::ptrdiff_t>(kept), data_.end(), ' ');
     return r;
   }
@@ -78,8 +78,8 @@ class SpaceBuffer {
     r.lostText = insertFell.find_first_not_of(' ') != std::string_view::npos ||
                  tailFell.find_first_not_of(' ') != std::string_view::npos;
 
-    std::memmove(data_.data() + head + keepInsert, data_.data() + tailFrom, keepTail);
-    std::memcpy(data_.data() + head, insert.data(), keepInsert);
+    if (keepTail != 0) std::memmove(data_.data() + head + keepInsert, data_.data() + tailFrom, keepTail);
+    if (keepInsert != 0) std::memcpy(data_.data() + head, insert.data(), keepInsert);
     std::fill(data_.begin() + static_cast<std::ptrdiff_t>(head + keepInsert + keepTail), data_.end(), ' ');
     return r;
   }
@@ -129,7 +129,7 @@ class NulBuffer {
       r.dropped = static_cast<int>(fell.size());
       r.lostText = fell.find_first_not_of(' ') != std::string_view::npos;
     }
-    std::memmove(data_.data(), text.data(), kept);
+    if (kept != 0) std::memmove(data_.data(), text.data(), kept);
     data_[kept] = '\0';
     return r;
   }
