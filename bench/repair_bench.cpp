@@ -38,7 +38,7 @@ BENCHMARK(BM_TypicalCall);
 // A wide select list: many wrap breaks, each with its debug line.
 void BM_WideSelect(benchmark::State& state) {
   std::string sql = "exec sp_executesql N'SELECT ";
-  for (int i = 0; i < 1200; ++i) sql += "t.column_" + std::to_string(i) + ", ";
+  for (int i = 0; i < 1200; ++i) sql.append("t.column_").append(std::to_string(i)).append(", ");
   sql += "t.last FROM t WHERE t.id = @P1',N'@P1 int',5\r\n";
   RunRepair(state, sql);
 }
@@ -47,9 +47,9 @@ BENCHMARK(BM_WideSelect);
 // Thousands of placeholders near the size limit, each replaced in turn.
 void BM_ManyPlaceholders(benchmark::State& state) {
   std::string sql = "exec sp_executesql N'SELECT * FROM t WHERE a IN (";
-  for (int i = 0; i < 2400; ++i) sql += "@P" + std::to_string(1 + i % 99) + ",";
+  for (int i = 0; i < 2400; ++i) sql.append("@P").append(std::to_string(1 + i % 99)).append(",");
   sql += "@P1)',N'@P1 int'";
-  for (int i = 1; i <= 99; ++i) sql += "," + std::to_string(i * 1000);
+  for (int i = 1; i <= 99; ++i) sql.append(",").append(std::to_string(i * 1000));
   sql += "\r\n";
   RunRepair(state, sql);
 }

@@ -1,7 +1,7 @@
 #include "layout.h"
 
+#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "pipeline.h"
 #include "quote_scan.h"
@@ -25,7 +25,11 @@ bool TokenAt(std::string_view buffer, int pos, int tail, std::string_view token)
 
 void BreakClauses(RepairWork& work) {
   const std::string_view token = work.SearchFor.Text();
-  std::string upper = UpperCopy(work.ClipOut.View());
+  // A match holds some of the token's letters, so it begins within the text;
+  // the filling spaces take part only as far as a token can reach into them.
+  const std::size_t reach = std::min(static_cast<std::size_t>(std::max(work.TextLen, 0)) + token.size(),
+                                     static_cast<std::size_t>(kBufferSize));
+  std::string upper = UpperCopy(work.ClipOut.View().substr(0, reach));
 
   // Whether each match lies inside a literal or a quoted name is judged by a
   // forward scan from the start; a LF put in place of a space does not move

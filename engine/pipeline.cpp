@@ -95,7 +95,7 @@ void RepairSql(RepairWork& work) {
     return;
   }
 
-  const std::string upper = UpperCopy(work.ClipOut.View());
+  const std::string upper = UpperCopy(work.ClipOut.Text());
   work.Pos = 0;
   for (std::string_view opening : kOpenings) {
     work.Pos = FirstOccurrence(upper, opening);

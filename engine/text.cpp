@@ -3,8 +3,18 @@
 namespace morwick {
 
 std::string_view Clipped(std::string_view text) {
-  const std::size_t last = text.find_last_not_of(' ');
-  return last == std::string_view::npos ? std::string_view{} : text.substr(0, last + 1);
+  // A buffer is mostly filling spaces behind a short text, so they are
+  // skipped a block at a time.
+  static constexpr std::size_t kBlock = 64;
+  static constexpr auto kSpaces = [] {
+    std::array<char, kBlock> a{};
+    a.fill(' ');
+    return a;
+  }();
+  std::size_t n = text.size();
+  while (n >= kBlock && std::memcmp(text.data() + n - kBlock, kSpaces.data(), kBlock) == 0) n -= kBlock;
+  while (n > 0 && text[n - 1] == ' ') --n;
+  return text.substr(0, n);
 }
 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
