@@ -125,8 +125,7 @@ void RepairSql(RepairWork& work) {
   DropQuotedBreaks(work);
 }
 
-void ExtractStatement(RepairWork& work) {
-  RepairWork& w = work;
+void ExtractStatement(RepairWork& w) {
   const int opening = w.Pos;
   w.NoteStore(w.ClipOut.Store(w.ClipOut.Slice(opening + 2, w.TextLen)));
   w.TextLen = w.ClipOut.TextLen();
