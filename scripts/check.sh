@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev qt6-qpa-plugins fonts-dejavu-core
   xvfb xauth x11-utils xdotool imagemagick
   g++-mingw-w64-x86-64-posix wine wine64 fonts-wine
+  libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxinerama1 libxcomposite1
 )
 
 missing=()
