@@ -28,6 +28,12 @@ struct StoreResult {
   bool lostText = false;   // some of them were not spaces
 };
 
+// What a store left out: `fell` and, after it, `fellToo`.
+inline StoreResult Dropped(std::string_view fell, std::string_view fellToo = {}) {
+  const auto hasText = [](std::string_view t) { return t.find_first_not_of(' ') != std::string_view::npos; };
+  return {static_cast<int>(fell.size() + fellToo.size()), hasText(fell) || hasText(fellToo)};
+}
+
 // Text helpers. Positions are 1-based throughout the engine; these work on
 // plain string_views so stages and tests share one definition.
 std::string_view Clipped(std::string_view text);  // without trailing spaces
@@ -52,8 +58,8 @@ class SpaceBuffer {
   // Keeps the first N characters of `text` and fills the rest with spaces.
   // `text` may point into this buffer.
   StoreResult Store(std::string_view text) {
-    StoreResult r = Fit(text);
-    const std::size_t kept = text.size() - static_cast<std::size_t>(r.dropped);
+    const std::size_t kept = std::min(text.size(), kSize);
+    const StoreResult r = Dropped(text.substr(kept));
     if (kept != 0) std::memmove(data_.data(), text.data(), kept);
     std::fill(data_.begin() + static_cast<std::ptrdiff_t>(kept), data_.end(), ' ');
     return r;
@@ -71,12 +77,7 @@ class SpaceBuffer {
     const std::size_t keepInsert = std::min(insert.size(), kSize - head);
     const std::size_t keepTail = std::min(tailLen, kSize - head - keepInsert);
 
-    StoreResult r;
-    const std::string_view insertFell = insert.substr(keepInsert);
-    const std::string_view tailFell = View().substr(tailFrom + keepTail, tailLen - keepTail);
-    r.dropped = static_cast<int>(insertFell.size() + tailFell.size());
-    r.lostText = insertFell.find_first_not_of(' ') != std::string_view::npos ||
-                 tailFell.find_first_not_of(' ') != std::string_view::npos;
+    const StoreResult r = Dropped(insert.substr(keepInsert), View().substr(tailFrom + keepTail, tailLen - keepTail));
 
     if (keepTail != 0) std::memmove(data_.data() + head + keepInsert, data_.data() + tailFrom, keepTail);
     if (keepInsert != 0) std::memcpy(data_.data() + head, insert.data(), keepInsert);
@@ -99,16 +100,6 @@ class SpaceBuffer {
   }
 
  private:
-  static StoreResult Fit(std::string_view text) {
-    StoreResult r;
-    if (text.size() > static_cast<std::size_t>(N)) {
-      std::string_view fell = text.substr(N);
-      r.dropped = static_cast<int>(fell.size());
-      r.lostText = fell.find_first_not_of(' ') != std::string_view::npos;
-    }
-    return r;
-  }
-
   std::array<char, N> data_;
 };
 
@@ -121,14 +112,8 @@ class NulBuffer {
   static constexpr int Capacity() { return N - 1; }
 
   StoreResult Store(std::string_view text) {
-    StoreResult r;
-    std::size_t kept = text.size();
-    if (kept > static_cast<std::size_t>(N - 1)) {
-      kept = N - 1;
-      std::string_view fell = text.substr(kept);
-      r.dropped = static_cast<int>(fell.size());
-      r.lostText = fell.find_first_not_of(' ') != std::string_view::npos;
-    }
+    const std::size_t kept = std::min(text.size(), static_cast<std::size_t>(N - 1));
+    const StoreResult r = Dropped(text.substr(kept));
     if (kept != 0) std::memmove(data_.data(), text.data(), kept);
     data_[kept] = '\0';
     return r;
