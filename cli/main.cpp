@@ -139,7 +139,7 @@ int main(int argc, char** argv) {
 
   // An editor that pipes text through this filter replaces it with what comes
   // out, so a text that cannot be repaired whole comes out unchanged.
-  if (morwick::Clipped(input).size() > static_cast<std::size_t>(morwick::kBufferSize)) {
+  if (!morwick::FitsBuffer(input)) {
     Write(stdout, input);
     Write(stderr, "morwick-fix: the input holds more than 15000 characters; it was left unchanged.\n");
     return kExitUnchanged;

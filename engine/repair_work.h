@@ -45,6 +45,11 @@ int FirstOccurrence(std::string_view text, std::string_view token);
 bool EqualPadded(std::string_view a, std::string_view b);
 bool IsDigit(char c);
 
+// Whether a buffer can take `text` whole: trailing spaces do not count.
+inline bool FitsBuffer(std::string_view text) {
+  return Clipped(text).size() <= static_cast<std::size_t>(kBufferSize);
+}
+
 // A buffer of exactly N characters; what follows the text is spaces.
 template <int N>
 class SpaceBuffer {

@@ -46,7 +46,7 @@ bool Shell::HandleEvent(const Event& event) {
 void Shell::FixFromClipboard() {
   RepairWork& work = *work_;
   lastRead_ = ports_.clipboard.ReadText();
-  const bool tooLong = Clipped(lastRead_).size() > static_cast<std::size_t>(kBufferSize);
+  const bool tooLong = !FitsBuffer(lastRead_);
   // Only what cannot be shown is cut here; the whole text stays in lastRead_.
   (void)work.ClipIn.Store(lastRead_);
   if (work.ClipIn.TextLen() == 0) {

@@ -43,7 +43,6 @@ class Shell final : public EventHandler, private RepairHost {
   void FocusCheck();
 
   RepairWork& Work() { return *work_; }
-  const std::string& LastRead() const { return lastRead_; }
 
  private:
   void ShowMessage(std::string_view text) override;
